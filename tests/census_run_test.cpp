@@ -1,0 +1,198 @@
+// Runs the built prime-census as a child process and checks what a user sees:
+// the bytes on standard output and standard error, and the exit status.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "sieve.hpp"
+
+extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX declares it nowhere
+
+namespace {
+
+enum class Output { Pipe, DevFull, Closed };
+
+struct Launch {
+  std::vector<std::string> arguments;
+  bool stdinClosed = false;     // otherwise standard input is /dev/null
+  bool emptyEnvironment = false;
+  Output stdoutTo = Output::Pipe;
+};
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int waitStatus = 0;
+};
+
+void check(int result, const char* what) {
+  if (result != 0) {
+    throw std::system_error(result, std::generic_category(), what);
+  }
+}
+
+void checkErrno(int result, const char* what) {
+  if (result == -1) {
+    throw std::system_error(errno, std::generic_category(), what);
+  }
+}
+
+// Reads both pipes to their end at once, so that neither can fill up and
+// stall the child while the other is being read.
+void drain(int outFd, int errFd, std::string& out, std::string& err) {
+  std::array<pollfd, 2> fds{{{outFd, POLLIN, 0}, {errFd, POLLIN, 0}}};
+  std::array<std::string*, 2> sinks{&out, &err};
+  int open = 0;
+  for (const pollfd& fd : fds) {
+    open += fd.fd >= 0 ? 1 : 0;
+  }
+  std::array<char, 4096> buffer{};
+  while (open > 0) {
+    checkErrno(poll(fds.data(), fds.size(), -1), "poll");
+    for (std::size_t i = 0; i < fds.size(); ++i) {
+      if (fds[i].fd < 0 || fds[i].revents == 0) {
+        continue;
+      }
+      const ssize_t got = read(fds[i].fd, buffer.data(), buffer.size());
+      if (got == -1 && errno == EINTR) {
+        continue;
+      }
+      checkErrno(static_cast<int>(got), "read");
+      if (got == 0) {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --open;
+      } else {
+        sinks[i]->append(buffer.data(), static_cast<std::size_t>(got));
+      }
+    }
+  }
+}
+
+Outcome run(const Launch& launch) {
+  std::array<int, 2> outPipe{-1, -1};
+  std::array<int, 2> errPipe{};
+  if (launch.stdoutTo == Output::Pipe) {
+    checkErrno(pipe2(outPipe.data(), O_CLOEXEC), "pipe2");
+  }
+  checkErrno(pipe2(errPipe.data(), O_CLOEXEC), "pipe2");
+
+  posix_spawn_file_actions_t actions{};
+  check(posix_spawn_file_actions_init(&actions), "posix_spawn_file_actions_init");
+  if (launch.stdinClosed) {
+    check(posix_spawn_file_actions_addclose(&actions, STDIN_FILENO), "addclose");
+  } else {
+    check(posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0),
+          "addopen");
+  }
+  switch (launch.stdoutTo) {
+    case Output::Pipe:
+      check(posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO), "adddup2");
+      break;
+    case Output::DevFull:
+      check(posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0),
+            "addopen");
+      break;
+    case Output::Closed:
+      check(posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO), "addclose");
+      break;
+  }
+  check(posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO), "adddup2");
+
+  std::string program = PRIME_CENSUS_EXE;
+  std::vector<std::string> words{program};
+  words.insert(words.end(), launch.arguments.begin(), launch.arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) {
+    argv.push_back(word.data());
+  }
+  argv.push_back(nullptr);
+  std::array<char*, 1> noEnvironment{nullptr};
+
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(),
+                                  launch.emptyEnvironment ? noEnvironment.data() : environ);
+  posix_spawn_file_actions_destroy(&actions);
+  for (const int fd : {outPipe[1], errPipe[1]}) {
+    if (fd >= 0) {
+      close(fd);
+    }
+  }
+  check(spawned, "posix_spawn");
+
+  Outcome outcome;
+  drain(outPipe[0], errPipe[0], outcome.out, outcome.err);
+  while (waitpid(pid, &outcome.waitStatus, 0) == -1) {
+    if (errno != EINTR) {
+      throw std::system_error(errno, std::generic_category(), "waitpid");
+    }
+  }
+  return outcome;
+}
+
+// The count of primes among 1..999998, from the sieve.
+std::string expectedOutput() {
+  const std::vector<bool> prime = sievePrimes(1, 999'998);
+  std::size_t count = 0;
+  for (const bool isPrime : prime) {
+    count += isPrime ? 1 : 0;
+  }
+  return std::to_string(count) + "\n";
+}
+
+void expectExit(const Outcome& outcome, int status) {
+  ASSERT_TRUE(WIFEXITED(outcome.waitStatus)) << "wait status " << outcome.waitStatus;
+  EXPECT_EQ(WEXITSTATUS(outcome.waitStatus), status);
+}
+
+TEST(CensusRun, PrintsTheCountAloneWhateverItsSurroundings) {
+  const std::string expected = expectedOutput();
+  const struct {
+    const char* name;
+    Launch launch;
+  } cases[] = {
+      {"plain", {}},
+      {"arguments", {{"--help", "-v", "1000", "", "two words"}}},
+      {"stdin closed", {{}, true}},
+      {"empty environment", {{}, false, true}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Outcome outcome = run(c.launch);
+    EXPECT_EQ(outcome.out, expected);
+    EXPECT_EQ(outcome.err, "");
+    expectExit(outcome, 0);
+  }
+}
+
+TEST(CensusRun, ReportsAWriteErrorAndFails) {
+  const struct {
+    Output stdoutTo;
+    const char* message;
+  } cases[] = {
+      {Output::DevFull, "prime-census: write error: No space left on device\n"},
+      {Output::Closed, "prime-census: write error: Bad file descriptor\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    Launch launch;
+    launch.stdoutTo = c.stdoutTo;
+    const Outcome outcome = run(launch);
+    EXPECT_EQ(outcome.err, c.message);
+    expectExit(outcome, 1);
+  }
+}
+
+}  // namespace
