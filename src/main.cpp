@@ -1,16 +1,21 @@
 // prime-census: counts the primes among 1..999998 by trial division and
 // prints the count followed by a line feed.
 //
-// Beside the census run this unit carries isPrime on decimal text, a utility
-// that the run does not call.
+// Beside the census run this unit carries two utilities that the run does not
+// call: isPrime on decimal text, and stepChange, the number of positions at
+// which two texts differ.
 
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <iostream>
+#include <limits>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 // The program's integer: signed, 32 bits, two's complement.
 using Integer = std::int32_t;
@@ -44,6 +49,30 @@ bool isPrime(Integer n) {
     }
   }
   return true;
+}
+
+// Counts the positions at which `first` and `second` hold different bytes,
+// walking the positions of `first` only; bytes of `second` beyond that length
+// are never looked at. Bytes compare exactly: case matters, NUL and bytes from
+// 0x80 up are ordinary bytes.
+//
+// A `second` shorter than `first` is never read past its end: each position
+// of `first` that `second` does not reach counts as a difference. The result
+// therefore lies between 0 and the length of `first`, whatever the lengths.
+Integer stepChange(std::string first, std::string second) {
+  // Positions and the result are Integers; a longer text would overflow them.
+  if (first.size() > static_cast<std::size_t>(std::numeric_limits<Integer>::max())) {
+    throw std::length_error("stepChange: first text is longer than the largest Integer");
+  }
+  const auto length = static_cast<Integer>(first.size());
+  std::vector<Integer> positions;
+  for (Integer i = 0; i < length; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    if (at >= second.size() || first[at] != second[at]) {
+      positions.push_back(i);
+    }
+  }
+  return static_cast<Integer>(positions.size());
 }
 
 int main() {
