@@ -2,10 +2,11 @@
 // the bytes on standard output and standard error, and the exit status.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
+#include <unistd.h>  // also declares environ, as g++ defines _GNU_SOURCE
 
 #include <array>
 #include <cerrno>
@@ -14,11 +15,7 @@
 #include <system_error>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "sieve.hpp"
-
-extern char** environ;  // NOLINT(readability-redundant-declaration): POSIX declares it nowhere
 
 namespace {
 
@@ -26,7 +23,7 @@ enum class Output { Pipe, DevFull, Closed };
 
 struct Launch {
   std::vector<std::string> arguments;
-  bool stdinClosed = false;     // otherwise standard input is /dev/null
+  bool stdinClosed = false;  // otherwise standard input is /dev/null
   bool emptyEnvironment = false;
   Output stdoutTo = Output::Pipe;
 };
@@ -62,20 +59,21 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
   while (open > 0) {
     checkErrno(poll(fds.data(), fds.size(), -1), "poll");
     for (std::size_t i = 0; i < fds.size(); ++i) {
-      if (fds[i].fd < 0 || fds[i].revents == 0) {
+      pollfd& fd = fds.at(i);
+      if (fd.fd < 0 || fd.revents == 0) {
         continue;
       }
-      const ssize_t got = read(fds[i].fd, buffer.data(), buffer.size());
+      const ssize_t got = read(fd.fd, buffer.data(), buffer.size());
       if (got == -1 && errno == EINTR) {
         continue;
       }
       checkErrno(static_cast<int>(got), "read");
       if (got == 0) {
-        close(fds[i].fd);
-        fds[i].fd = -1;
+        close(fd.fd);
+        fd.fd = -1;
         --open;
       } else {
-        sinks[i]->append(buffer.data(), static_cast<std::size_t>(got));
+        sinks.at(i)->append(buffer.data(), static_cast<std::size_t>(got));
       }
     }
   }
@@ -115,6 +113,7 @@ Outcome run(const Launch& launch) {
   std::vector<std::string> words{program};
   words.insert(words.end(), launch.arguments.begin(), launch.arguments.end());
   std::vector<char*> argv;
+  argv.reserve(words.size() + 1);
   for (std::string& word : words) {
     argv.push_back(word.data());
   }
@@ -160,7 +159,7 @@ void expectExit(const Outcome& outcome, int status) {
 TEST(CensusRun, PrintsTheCountAloneWhateverItsSurroundings) {
   const std::string expected = expectedOutput();
   const struct {
-    const char* name;
+    const char* name = nullptr;
     Launch launch;
   } cases[] = {
       {"plain", {}},

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <exception>
 #include <limits>
@@ -5,8 +7,6 @@
 #include <string>
 #include <typeinfo>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "program.hpp"
 #include "sieve.hpp"
@@ -94,8 +94,8 @@ TEST(IsPrimeText, AnswersOrFailsLikeStoi) {
       {"+97", "true"},
       {"97abc", "true"},
       {"97 4", "true"},
-      {"011", "true"},   // decimal eleven, not octal nine
-      {"0x61", "false"}, // 0, not hexadecimal 97
+      {"011", "true"},    // decimal eleven, not octal nine
+      {"0x61", "false"},  // 0, not hexadecimal 97
       {"-97", "false"},
       {"1", "false"},
       {"-2147483648", "false"},

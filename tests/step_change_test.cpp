@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "program.hpp"
 
