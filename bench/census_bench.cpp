@@ -3,7 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 #include <iostream>
 #include <streambuf>
 

@@ -10,7 +10,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <system_error>
 #include <vector>
