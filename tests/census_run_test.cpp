@@ -6,7 +6,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>  // also declares environ, as g++ defines _GNU_SOURCE
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -15,6 +15,11 @@
 #include <vector>
 
 #include "sieve.hpp"
+
+// The environment of this process, which POSIX leaves to the program to
+// declare; some C libraries declare it too, and it is POSIX's, not ours.
+// NOLINTNEXTLINE(readability-redundant-declaration,cppcoreguidelines-avoid-non-const-global-variables)
+extern char** environ;
 
 namespace {
 
@@ -78,13 +83,24 @@ void drain(int outFd, int errFd, std::string& out, std::string& err) {
   }
 }
 
+// A pipe whose ends are closed in the child once it runs the program; only
+// the ends that the file actions duplicate onto its standard streams remain.
+std::array<int, 2> closeOnExecPipe() {
+  std::array<int, 2> ends{};
+  checkErrno(pipe(ends.data()), "pipe");
+  for (const int end : ends) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): fcntl is variadic by its POSIX interface
+    checkErrno(fcntl(end, F_SETFD, FD_CLOEXEC), "fcntl");
+  }
+  return ends;
+}
+
 Outcome run(const Launch& launch) {
   std::array<int, 2> outPipe{-1, -1};
-  std::array<int, 2> errPipe{};
   if (launch.stdoutTo == Output::Pipe) {
-    checkErrno(pipe2(outPipe.data(), O_CLOEXEC), "pipe2");
+    outPipe = closeOnExecPipe();
   }
-  checkErrno(pipe2(errPipe.data(), O_CLOEXEC), "pipe2");
+  const std::array<int, 2> errPipe = closeOnExecPipe();
 
   posix_spawn_file_actions_t actions{};
   check(posix_spawn_file_actions_init(&actions), "posix_spawn_file_actions_init");
@@ -175,22 +191,23 @@ TEST(CensusRun, PrintsTheCountAloneWhateverItsSurroundings) {
   }
 }
 
-TEST(CensusRun, ReportsAWriteErrorAndFails) {
-  const struct {
-    Output stdoutTo;
-    const char* message;
-  } cases[] = {
-      {Output::DevFull, "prime-census: write error: No space left on device\n"},
-      {Output::Closed, "prime-census: write error: Bad file descriptor\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message);
-    Launch launch;
-    launch.stdoutTo = c.stdoutTo;
-    const Outcome outcome = run(launch);
-    EXPECT_EQ(outcome.err, c.message);
-    expectExit(outcome, 1);
+void expectWriteError(Output stdoutTo, const std::string& message) {
+  Launch launch;
+  launch.stdoutTo = stdoutTo;
+  const Outcome outcome = run(launch);
+  EXPECT_EQ(outcome.err, message);
+  expectExit(outcome, 1);
+}
+
+TEST(CensusRun, ReportsAWriteErrorOnAFullDevice) {
+  if (access("/dev/full", W_OK) != 0) {
+    GTEST_SKIP() << "no writable /dev/full on this system to stand for a full device";
   }
+  expectWriteError(Output::DevFull, "prime-census: write error: No space left on device\n");
+}
+
+TEST(CensusRun, ReportsAWriteErrorOnClosedOutput) {
+  expectWriteError(Output::Closed, "prime-census: write error: Bad file descriptor\n");
 }
 
 }  // namespace
